@@ -1,0 +1,10 @@
+// Who makes the panel and which build it is: the texts that the version resource, the
+// copyright placeholder of the main dialog and every language's copyright string share.
+#pragma once
+
+#define DRVPROP_COMPANY "Kestrelwyn Audio Labs"
+#define DRVPROP_COPYRIGHT "Copyright (C) 2026 Kestrelwyn Audio Labs. All rights reserved."
+#define DRVPROP_PRODUCT "Talvex Driver"
+#define DRVPROP_DESCRIPTION "Talvex Driver Settings"
+#define DRVPROP_VERSION_BINARY 1, 0, 0, 0
+#define DRVPROP_VERSION_TEXT "1.0.0.0"
