@@ -1,13 +1,14 @@
 #include "fakes/FakeRegistry.h"
 
-#include <cstring>
+#include <algorithm>
 #include <stdexcept>
 
 namespace drvprop::test {
 
 Bytes Utf16Bytes(TextView text, bool terminated) {
   Bytes bytes((text.size() + (terminated ? 1 : 0)) * sizeof(TextChar));
-  std::memcpy(bytes.data(), text.data(), text.size() * sizeof(TextChar));
+  const auto* units = reinterpret_cast<const std::byte*>(text.data());
+  std::copy(units, units + text.size() * sizeof(TextChar), bytes.begin());
   return bytes;
 }
 
@@ -47,7 +48,7 @@ std::optional<uint32_t> FakeRegistry::QueryValue(RegistryKey key, const TextChar
   log_.push_back(Call::kQuery);
   const Bytes* value = FindValue(key, name);
   if (!value || failReads || value->size() > capacity) return std::nullopt;
-  std::memcpy(buffer, value->data(), value->size());
+  std::copy(value->begin(), value->end(), buffer);
   return static_cast<uint32_t>(value->size());
 }
 

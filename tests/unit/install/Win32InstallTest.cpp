@@ -19,6 +19,31 @@ TEST(Win32RegistryTest, MissingKeyIsNotFoundAndAnExistingOneOpens) {
   registry.CloseKey(*clsid);
 }
 
+// Values of any type come back as their raw bytes.
+TEST(Win32RegistryTest, ReadsValuesWhateverTheirType) {
+  const Text path = L"DrvPropRegistryTest" + std::to_wstring(GetCurrentProcessId());
+  HKEY created = nullptr;
+  ASSERT_EQ(RegCreateKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                            &created, nullptr),
+            ERROR_SUCCESS);
+  const wchar_t version[] = L"1.0.0";  // stored without its terminator
+  RegSetValueExW(created, L"version", 0, REG_BINARY, reinterpret_cast<const BYTE*>(version),
+                 5 * sizeof(wchar_t));
+  RegCloseKey(created);
+
+  Win32Registry registry;
+  const std::optional<RegistryKey> key = registry.OpenClassesRootKey(path.c_str());
+  ASSERT_TRUE(key.has_value());
+  EXPECT_EQ(registry.QueryValueSize(*key, L"version"), 10u);
+  std::byte buffer[16]{};
+  EXPECT_EQ(registry.QueryValue(*key, L"version", buffer, 16), 10u);
+  EXPECT_EQ(Text(reinterpret_cast<const wchar_t*>(buffer), 5), L"1.0.0");
+  EXPECT_EQ(registry.QueryValue(*key, L"version", buffer, 8), std::nullopt);
+  registry.CloseKey(*key);
+
+  RegDeleteTreeW(HKEY_CLASSES_ROOT, path.c_str());
+}
+
 class Win32FilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
