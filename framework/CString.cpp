@@ -6,6 +6,13 @@
 #include "framework/WinApp.h"
 #include "text/TokenReplace.h"
 
+namespace {
+
+// Far beyond any text of the string table; a format that needs more is an error.
+constexpr size_t kMaxFormattedChars = 0x100000;
+
+}  // namespace
+
 BOOL CString::LoadString(UINT id) {
   // With a buffer length of 0 the loader hands out a read-only pointer to the entry and
   // its length. That tells an empty entry from a long one, which a fixed buffer would
@@ -22,20 +29,21 @@ void CString::Format(UINT formatId, ...) {
   m_text.clear();
   if (!format.LoadString(formatId)) return;
 
-  // vswprintf says only that the buffer was too small (a negative result), not how much
-  // is needed, so the buffer grows until the text fits.
+  // vswprintf says only that the buffer was too small, not how much is needed (and some
+  // runtimes give the full length instead of a negative result), so the buffer grows until
+  // the text fits.
   drvprop::Text buffer(format.m_text.size() + 64, L'\0');
   for (;;) {
     va_list args;
     va_start(args, formatId);
     const int written = std::vswprintf(buffer.data(), buffer.size(), format.GetString(), args);
     va_end(args);
-    if (written >= 0) {
+    if (written >= 0 && static_cast<size_t>(written) < buffer.size()) {
       buffer.resize(static_cast<size_t>(written));
       m_text = std::move(buffer);
       return;
     }
-    if (buffer.size() >= 0x100000) return;  // a format that cannot succeed stays empty
+    if (buffer.size() >= kMaxFormattedChars) return;  // stays empty
     buffer.resize(buffer.size() * 2);
   }
 }
