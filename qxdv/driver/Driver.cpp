@@ -30,6 +30,7 @@ class StateLock {
 };
 
 uint32_t MillisecondsSinceLoad(const DriverState& state) {
+  if (state.counterFrequency.QuadPart <= 0) return 0;  // no counter: keep the log usable
   const LARGE_INTEGER now = KeQueryPerformanceCounter(nullptr);
   return static_cast<uint32_t>((now.QuadPart - state.loadTime.QuadPart) * 1000 /
                                state.counterFrequency.QuadPart);

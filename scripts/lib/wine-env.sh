@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Sourced: the Wine environment of this project, and creation of its prefix.
 : "${repo:?}"
 export WINEPREFIX="${DRVPROP_WINEPREFIX:-$repo/build/wine}"
