@@ -266,6 +266,8 @@ int Hold(Invocation&) {
     if (GetTickCount() - start > kHoldWaitMs) return DriverError(error);
     Sleep(50);
   }
+  // Starts Wine's virtual desktop now, so the first window of a test does not wait for it.
+  GetDesktopWindow();
   std::printf("ready\n");
   std::fflush(stdout);
   Sleep(INFINITE);
