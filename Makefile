@@ -9,11 +9,12 @@ PRESETS := native native-asan windows
 bootstrap:
 	@scripts/bootstrap
 
-build-%: bootstrap
+# Static pattern rules: make never applies implicit pattern rules to phony targets.
+$(addprefix build-,$(PRESETS)): build-%: bootstrap
 	cmake --preset $* >/dev/null
 	cmake --build --preset $*
 
-test-%: build-%
+$(addprefix test-,$(PRESETS)): test-%: build-%
 	ctest --preset $*
 
 build: $(addprefix build-,$(PRESETS))
