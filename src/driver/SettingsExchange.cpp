@@ -20,11 +20,22 @@ int32_t FoldSetStatus(int32_t aggregate, int32_t reply) {
   }
 }
 
+// One settings request on one slot. A driver can fail a request with a warning status after
+// its reply was copied back, so a failed request's bytes are undone: the next unit and the
+// caller then see the buffer as the last answering unit left it.
+bool ExchangeSettings(DeviceIo& io, const UNIT_SLOT& slot, uint32_t code,
+                      DRVPROP_SETTINGS_IO& request) {
+  const DRVPROP_SETTINGS_IO sent = request;
+  if (UnitRequest(io, slot, code, &request, sizeof request, true)) return true;
+  request = sent;
+  return false;
+}
+
 }  // namespace
 
 bool ReadSettings(DeviceIo& io, const UnitSlots& slots, DRVPROP_SETTINGS_IO& request) {
   for (const UNIT_SLOT& slot : slots) {
-    if (UnitRequest(io, slot, IOCTL_DRV_GET_SETTINGS, &request, sizeof request, true)) {
+    if (ExchangeSettings(io, slot, IOCTL_DRV_GET_SETTINGS, request)) {
       return true;
     }
   }
@@ -35,7 +46,7 @@ bool WriteSettings(DeviceIo& io, const UnitSlots& slots, DRVPROP_SETTINGS_IO& re
   int32_t aggregate = kSetStatusTaken;
   bool answered = false;
   for (const UNIT_SLOT& slot : slots) {
-    if (UnitRequest(io, slot, IOCTL_DRV_SET_SETTINGS, &request, sizeof request, true)) {
+    if (ExchangeSettings(io, slot, IOCTL_DRV_SET_SETTINGS, request)) {
       answered = true;
       aggregate = FoldSetStatus(aggregate, request.status);
     }

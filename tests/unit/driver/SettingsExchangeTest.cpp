@@ -200,6 +200,44 @@ TEST_F(SettingsExchange, WriteVisitsEverySlotWhateverTheEarlierOnesDid) {
   EXPECT_EQ(fake.RequestSequence(), expected);
 }
 
+// A driver can fail a request with a warning status after its reply was copied back. Such
+// a reply counts for nothing: the next unit gets the buffer as it was before it, and with no
+// other unit answering the caller gets its buffer back unchanged.
+TEST_F(SettingsExchange, FailedReplyIsUndoneForTheNextUnitAndTheCaller) {
+  fake.Plug(0);
+  fake.FailAfterWriting(0, IOCTL_DRV_SET_SETTINGS, DriverReply(900, 2));
+  fake.FailAfterWriting(0, IOCTL_DRV_GET_SETTINGS, DriverReply(900, 1));
+  DRVPROP_SETTINGS_IO request{};
+  request.settings = Defaults();
+  request.status = 7;
+  const DRVPROP_SETTINGS_IO sent = request;
+
+  EXPECT_FALSE(WriteSettings(fake, slots, request));
+  EXPECT_TRUE(SameBytes(request, sent));
+  EXPECT_FALSE(ReadSettings(fake, slots, request));
+  EXPECT_TRUE(SameBytes(request, sent));
+
+  fake.Plug(1);
+  fake.ReplyStatuses(1, IOCTL_DRV_SET_SETTINGS, {0});
+  EXPECT_TRUE(WriteSettings(fake, slots, request));
+  EXPECT_EQ(request.status, 0);
+  EXPECT_TRUE(SameBytes(fake.Requests().back()->InputAs<DRVPROP_SETTINGS_IO>(), sent));
+}
+
+TEST_F(SettingsExchange, ShortReadAfterAFailedReplyKeepsTheDefaults) {
+  fake.Plug(0);
+  fake.FailAfterWriting(0, IOCTL_DRV_GET_SETTINGS, DriverReply(900, 1));
+  fake.Plug(1);
+  const DRVPROP_SETTINGS_IO reply = DriverReply(100, 1);
+  fake.Reply(1, IOCTL_DRV_GET_SETTINGS, reply, offsetof(DRVPROP_SETTINGS, value280));
+
+  DRVPROP_SETTINGS settings{};
+  EXPECT_FALSE(LoadSettingsFromDriver(fake, slots, settings));  // status 0: not usable
+  DRVPROP_SETTINGS expected = Defaults();
+  std::memcpy(expected.rateTable, reply.settings.rateTable, sizeof expected.rateTable);
+  EXPECT_TRUE(SameBytes(settings, expected));
+}
+
 // Apply retries a write that was refused as "in use": the retry goes out with the folded 1
 // of the first attempt still in the status word.
 TEST_F(SettingsExchange, RetriedWriteSendsThePreviousAggregate) {

@@ -89,13 +89,13 @@ bool FakeDeviceIo::Request(DeviceHandle handle, uint32_t code, void* buffer, uin
   Event event{Kind::kRequest, slot, code, size, false, {bytes, bytes + size}};
 
   const Answer* answer = NextAnswer(units_[slot], code);
-  if (answer != nullptr && answer->succeeds) {
+  if (answer != nullptr) {
     if (answer->offset + answer->bytes.size() > size) {
       ADD_FAILURE() << "scripted reply to 0x" << std::hex << code << " overruns a " << std::dec
                     << size << "-byte buffer";
     } else {
       std::copy(answer->bytes.begin(), answer->bytes.end(), bytes + answer->offset);
-      event.succeeded = true;
+      event.succeeded = answer->succeeds;
     }
   }
   log_.push_back(std::move(event));

@@ -22,7 +22,8 @@ class FakeDeviceIo : public DeviceIo {
  public:
   enum class OpenRule { kAbsent, kAlways, kProbeOnly };
 
-  // One scripted answer: `bytes` written into the buffer at `offset`, or a failed request.
+  // One scripted answer: `bytes` written into the buffer at `offset`, and whether the
+  // request succeeds.
   struct Answer {
     bool succeeds = true;
     uint32_t offset = 0;
@@ -64,6 +65,13 @@ class FakeDeviceIo : public DeviceIo {
   void ReplyStatuses(int slot, uint32_t code, const std::vector<int32_t>& statuses);
   // Appends an answer that fails the request. A code with no answer fails as well.
   void Fail(int slot, uint32_t code);
+  // Appends an answer that writes `reply` and still fails, as a driver's warning status does:
+  // the reply is copied back, and the caller is told the request failed.
+  template <typename T>
+  void FailAfterWriting(int slot, uint32_t code, const T& reply) {
+    const auto* first = reinterpret_cast<const uint8_t*>(&reply);
+    units_[slot].answers[code].push_back(Answer{false, 0, {first, first + sizeof reply}});
+  }
 
   const std::vector<Event>& log() const { return log_; }
   std::vector<const Event*> Requests() const;
