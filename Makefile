@@ -26,3 +26,26 @@ test: bootstrap
 
 run: build-windows
 	@echo "DrvProp.exe is built; running it on the simulated unit comes with the test bed."
+
+# Benchmarks and fuzzing: figures and findings, not pass/fail tests, so not part of `test`.
+# `make bench` runs every part listed in BENCH_PARTS in turn; the Wine part joins with
+# `BENCH_PARTS += bench-wine` next to its own target.
+BENCH_PARTS := bench-native
+FUZZ_SECONDS ?= 60
+FUZZ_BUILD := build/fuzz
+
+.PHONY: bench bench-native fuzz
+
+bench:
+	@for part in $(BENCH_PARTS); do $(MAKE) --no-print-directory $$part || exit 1; done
+
+bench-native: bootstrap
+	cmake --preset native >/dev/null
+	cmake --build --preset native --target drvprop_bench
+	build/native/bench/drvprop_bench --benchmark_counters_tabular=true
+
+fuzz: bootstrap
+	cmake -S fuzz -B $(FUZZ_BUILD) -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(FUZZ_BUILD)
+	fuzz/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
