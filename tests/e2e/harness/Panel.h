@@ -4,7 +4,7 @@
 #include <string>
 
 #include "harness/Processes.h"
-#include "harness/Windows.h"
+#include "harness/DialogAutomation.h"
 
 namespace drvprop::e2e {
 

@@ -10,7 +10,7 @@
 #include "harness/Installation.h"
 #include "harness/Panel.h"
 #include "harness/Qxdv.h"
-#include "harness/Windows.h"
+#include "harness/DialogAutomation.h"
 
 namespace drvprop::e2e {
 

@@ -34,10 +34,8 @@ bool WaitForNoDialog(const DialogQuery& query, DWORD timeoutMs = kWindowTimeoutM
 
 DWORD WindowProcessId(HWND window);
 std::wstring WindowText(HWND window);
-RECT WindowScreenRect(HWND window);
 
 std::wstring ControlText(HWND dialog, int controlId);
-bool ControlExists(HWND dialog, int controlId);
 bool ControlEnabled(HWND dialog, int controlId);
 bool ControlVisible(HWND dialog, int controlId);
 bool ControlChecked(HWND dialog, int controlId);

@@ -1,4 +1,4 @@
-#include "harness/Windows.h"
+#include "harness/DialogAutomation.h"
 
 #include <commctrl.h>
 
@@ -94,18 +94,10 @@ std::wstring WindowText(HWND window) {
   return text;
 }
 
-RECT WindowScreenRect(HWND window) {
-  RECT rect{};
-  GetWindowRect(window, &rect);
-  return rect;
-}
-
 std::wstring ControlText(HWND dialog, int controlId) {
   HWND control = GetDlgItem(dialog, controlId);
   return control != nullptr ? WindowText(control) : std::wstring();
 }
-
-bool ControlExists(HWND dialog, int controlId) { return GetDlgItem(dialog, controlId) != nullptr; }
 
 bool ControlEnabled(HWND dialog, int controlId) {
   HWND control = GetDlgItem(dialog, controlId);
@@ -123,7 +115,9 @@ bool ControlChecked(HWND dialog, int controlId) {
 }
 
 RECT ControlScreenRect(HWND dialog, int controlId) {
-  return WindowScreenRect(GetDlgItem(dialog, controlId));
+  RECT rect{};
+  GetWindowRect(GetDlgItem(dialog, controlId), &rect);
+  return rect;
 }
 
 void Click(HWND dialog, int controlId) {
