@@ -56,12 +56,8 @@ void WriteAndCheck(FuzzedUnits& units, DRVPROP_SETTINGS_IO& request) {
 }
 
 }  // namespace
-}  // namespace drvprop::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  using namespace drvprop;
-  using namespace drvprop::fuzz;
-  FuzzInput input(data, size);
+void FuzzOne(FuzzInput& input) {
   FuzzedUnits units(input);
 
   DRVPROP_SETTINGS settings{};
@@ -102,5 +98,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   CheckBars(raw);
   CheckBars(settings);
   PerformanceBarLengths(input.I32(), input.I32(), (input.Byte() & 1) != 0);
-  return 0;
 }
+
+}  // namespace drvprop::fuzz

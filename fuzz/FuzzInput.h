@@ -51,4 +51,7 @@ class FuzzInput {
   std::span<const uint8_t> rest_;
 };
 
+// One run of a target over one input; each target defines it, FuzzEntry.cpp calls it.
+void FuzzOne(FuzzInput& input);
+
 }  // namespace drvprop::fuzz

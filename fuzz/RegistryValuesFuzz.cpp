@@ -66,12 +66,8 @@ Text Substituted(Text text, TextView token, TextView value) {
 }
 
 }  // namespace
-}  // namespace drvprop::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  using namespace drvprop;
-  using namespace drvprop::fuzz;
-  FuzzInput input(data, size);
+void FuzzOne(FuzzInput& input) {
   const uint8_t layout = input.Byte();
   const bool keyExists = (layout & kKeyExists) != 0;
   const bool readsFail = (layout & kReadsFail) != 0;
@@ -133,5 +129,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
 
   FUZZ_CHECK(LoadTitle(strings) == Substituted(title, kModelToken, kModelName));
   FUZZ_CHECK(registry.OpenKeyCount() == 0);
-  return 0;
 }
+
+}  // namespace drvprop::fuzz

@@ -29,12 +29,8 @@ Text AnyText(FuzzInput& input, bool narrow, std::size_t maxUnits) {
 }
 
 }  // namespace
-}  // namespace drvprop::fuzz
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  using namespace drvprop;
-  using namespace drvprop::fuzz;
-  FuzzInput input(data, size);
+void FuzzOne(FuzzInput& input) {
   const bool narrow = (input.Byte() & 1) != 0;
   const Text oldText = AnyText(input, narrow, kMaxTokenUnits);
   const Text newText = AnyText(input, narrow, kMaxTokenUnits);
@@ -46,5 +42,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   FUZZ_CHECK(count == expected.count);
   FUZZ_CHECK(text == expected.text);
   FUZZ_CHECK(text.size() == original.size() + count * newText.size() - count * oldText.size());
-  return 0;
 }
+
+}  // namespace drvprop::fuzz

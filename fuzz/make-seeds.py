@@ -2,7 +2,8 @@
 """Writes the seed corpora in fuzz/corpus/<target>/: a few inputs per target that reach the
 deep paths at once (every unit answering, the fallback counting units, values at the size
 limit, tokens in texts), written in the byte encoding that FuzzInput, FuzzedUnits and each
-target read. Run it again after changing that encoding; the fuzzer finds the rest."""
+target read. Run it again after changing that encoding; the fuzzer finds the rest. Inputs
+kept from findings sit beside these seeds and are left alone."""
 import pathlib
 import struct
 
