@@ -66,6 +66,7 @@ TEST_P(ApplyStatusTest, DriverAnswersGiveSilenceOneRetryOrOneMessage) {
   } else {
     Click(dialog, IDC_BN_APPLY);  // returns once the whole sequence has run
     EXPECT_TRUE(FindDialogs(OwnedBy(dialog)).empty());
+    EXPECT_EQ(FocusedWindow(dialog), GetDlgItem(dialog, IDOK)) << "the focus leaves Apply for OK";
   }
   EXPECT_FALSE(ControlEnabled(dialog, IDC_BN_APPLY));
   EXPECT_TRUE(IsWindowVisible(dialog)) << "Apply keeps the dialog open";

@@ -128,14 +128,16 @@ void PostClick(HWND dialog, int controlId) {
   PostMessageW(GetDlgItem(dialog, controlId), BM_CLICK, 0, 0);
 }
 
-void PressKey(HWND dialog, WPARAM virtualKey) {
+HWND FocusedWindow(HWND dialog) {
   GUITHREADINFO gui{};
   gui.cbSize = sizeof(gui);
-  HWND target = dialog;
-  if (GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui) &&
-      gui.hwndFocus != nullptr) {
-    target = gui.hwndFocus;
-  }
+  if (!GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui)) return nullptr;
+  return gui.hwndFocus;
+}
+
+void PressKey(HWND dialog, WPARAM virtualKey) {
+  HWND focused = FocusedWindow(dialog);
+  HWND target = focused != nullptr ? focused : dialog;
   PostMessageW(target, WM_KEYDOWN, virtualKey, 1);
   PostMessageW(target, WM_KEYUP, virtualKey, 1 | (1u << 30) | (1u << 31));
 }

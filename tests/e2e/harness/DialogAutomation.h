@@ -45,6 +45,8 @@ RECT ControlScreenRect(HWND dialog, int controlId);
 void Click(HWND dialog, int controlId);
 // Posted: for clicks that open a modal window, which would block a sent click.
 void PostClick(HWND dialog, int controlId);
+// The control of the dialog's thread that has the keyboard focus, or nullptr.
+HWND FocusedWindow(HWND dialog);
 // A key press delivered to the focused control, so the dialog's own keyboard handling
 // (Esc, Enter) decides what it means.
 void PressKey(HWND dialog, WPARAM virtualKey);
