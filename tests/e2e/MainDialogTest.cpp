@@ -89,6 +89,21 @@ TEST_F(MainDialogTest, TickLabelsAndMarkerStandCentredUnderTheirTicks) {
       << "the marker stands under the label 6";
 }
 
+// The poll timer asks the driver again and again; when nobody answers, the line stays.
+TEST_F(MainDialogTest, PollingFollowsTheStreamStateAndKeepsTheLastAnswer) {
+  Panel panel = StartPanel();
+  HWND dialog = WaitForMainDialog(panel);
+  ASSERT_NE(dialog, nullptr);
+  qxdv().Run("stream 1 1 96000");
+  EXPECT_TRUE(
+      WaitForControlText(dialog, IDC_STATIC_ASIO_BUF, L"ASIO Buffer Size:  640 samples", 2000));
+  qxdv().Run("fail 1 IOCTL_DRV_GET_STREAM_STATE");
+  qxdv().Run("fail 1 IOCTL_DRV_GET_UNIT_CLOCK");
+  Sleep(1000);  // three ticks
+  EXPECT_EQ(ControlText(dialog, IDC_STATIC_ASIO_BUF), L"ASIO Buffer Size:  640 samples");
+  EXPECT_EQ(ControlText(dialog, IDC_METER_REALTIME), L"OOOOO");
+}
+
 // The version and copyright labels for the installation key's failure rows.
 struct InstallationCase {
   const char* name;

@@ -99,6 +99,15 @@ std::wstring ControlText(HWND dialog, int controlId) {
   return control != nullptr ? WindowText(control) : std::wstring();
 }
 
+bool WaitForControlText(HWND dialog, int controlId, const std::wstring& text, DWORD timeoutMs) {
+  const ULONGLONG deadline = GetTickCount64() + timeoutMs;
+  while (ControlText(dialog, controlId) != text) {
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(kPollMs);
+  }
+  return true;
+}
+
 bool ControlEnabled(HWND dialog, int controlId) {
   HWND control = GetDlgItem(dialog, controlId);
   return control != nullptr && IsWindowEnabled(control);

@@ -36,6 +36,9 @@ DWORD WindowProcessId(HWND window);
 std::wstring WindowText(HWND window);
 
 std::wstring ControlText(HWND dialog, int controlId);
+// Polls until the control shows this text; false when it does not within the time.
+bool WaitForControlText(HWND dialog, int controlId, const std::wstring& text,
+                        DWORD timeoutMs = kWindowTimeoutMs);
 bool ControlEnabled(HWND dialog, int controlId);
 bool ControlVisible(HWND dialog, int controlId);
 bool ControlChecked(HWND dialog, int controlId);
