@@ -24,8 +24,10 @@ test: bootstrap
 	$(MAKE) --no-print-directory test-native-asan
 	$(MAKE) --no-print-directory test-windows
 
+# With a display the panel opens there; without one a scripted session takes screenshots
+# (SCREENSHOTS=DIR, default build/screenshots). KEEP_BED=1 leaves the test bed up.
 run: build-windows
-	@echo "DrvProp.exe is built; running it on the simulated unit comes with the test bed."
+	@scripts/run-panel
 
 # Benchmarks and fuzzing: figures and findings, not pass/fail tests, so not part of `test`.
 # `make bench` runs every part listed in BENCH_PARTS in turn; the Wine part joins with
