@@ -4,24 +4,30 @@ namespace drvprop {
 
 namespace {
 
-// Copies `text` without its terminator to `out` and returns the position after it.
-TextChar* Append(TextChar* out, const TextChar* text) {
-  while (*text != 0) *out++ = *text++;
-  return out;
+// Expands the two conversions that kDevicePathFormat holds, as wsprintfW would: "%s" takes
+// the base name and "%d" the unit number. The path buffer is far larger than any result.
+void FormatDevicePath(TextChar* out, int unitNumber) {
+  static_assert(kMaxUnits <= 9, "the unit number is a single digit");
+  for (const TextChar* f = kDevicePathFormat; *f != 0; ++f) {
+    if (f[0] == '%' && f[1] == 's') {
+      for (const TextChar* b = kDeviceBaseName; *b != 0; ++b) *out++ = *b;
+      ++f;
+    } else if (f[0] == '%' && f[1] == 'd') {
+      *out++ = static_cast<TextChar>('0' + unitNumber);
+      ++f;
+    } else {
+      *out++ = *f;
+    }
+  }
+  *out = 0;
 }
 
 }  // namespace
 
 void FillUnitSlots(UnitSlots& slots) {
-  static_assert(kMaxUnits <= 9, "the unit number is a single digit");
   for (int i = 0; i < kMaxUnits; ++i) {
-    UNIT_SLOT& slot = slots[i];
-    slot.index = i;
-    TextChar* end = Append(slot.path, DP_TEXT("\\\\.\\"));
-    end = Append(end, kDeviceBaseName);
-    end = Append(end, DP_TEXT("00"));
-    *end++ = static_cast<TextChar>('1' + i);
-    *end = 0;
+    slots[i].index = i;
+    FormatDevicePath(slots[i].path, i + 1);
   }
 }
 

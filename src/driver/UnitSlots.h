@@ -13,7 +13,7 @@ inline constexpr int kMaxUnits = 4;
 inline constexpr std::size_t kUnitPathChars = 260;  // including the terminator
 
 inline constexpr const TextChar* kDeviceBaseName = DP_TEXT(DRVPROP_DEVICE_BASE_NAME);
-// For wsprintfW with kDeviceBaseName and the unit number (slot index + 1).
+// Printf-style: the base name, then the unit number (slot index + 1).
 inline constexpr const TextChar* kDevicePathFormat = DP_TEXT("\\\\.\\%s00%d");
 
 struct UNIT_SLOT {
@@ -25,7 +25,7 @@ static_assert(offsetof(UNIT_SLOT, path) == 4);
 
 using UnitSlots = UNIT_SLOT[kMaxUnits];
 
-// Slot i gets index i and the path "\\.\<base>00<i+1>".
+// Slot i gets index i and kDevicePathFormat expanded for unit i + 1.
 void FillUnitSlots(UnitSlots& slots);
 
 }  // namespace drvprop

@@ -4,8 +4,6 @@
 
 #include <string>
 
-#include "text/TokenReplace.h"
-
 namespace drvprop {
 namespace {
 
@@ -19,19 +17,6 @@ TEST(UnitSlots, FourFixedControlDevicePaths) {
   for (int i = 0; i < kMaxUnits; ++i) {
     EXPECT_EQ(slots[i].index, i);
     EXPECT_EQ(Narrow(slots[i].path), expected[i]);
-  }
-}
-
-// Start-up formats the paths with wsprintfW; the format must give what FillUnitSlots gives.
-TEST(UnitSlots, PathFormatAgreesWithFilledPaths) {
-  UnitSlots slots;
-  FillUnitSlots(slots);
-  for (int i = 0; i < kMaxUnits; ++i) {
-    Text formatted(kDevicePathFormat);
-    ReplaceAll(formatted, DP_TEXT("%s"), kDeviceBaseName);
-    const TextChar unitNumber[] = {static_cast<TextChar>('1' + i), 0};
-    ReplaceAll(formatted, DP_TEXT("%d"), unitNumber);
-    EXPECT_EQ(formatted, TextView(slots[i].path));
   }
 }
 
