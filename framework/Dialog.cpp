@@ -8,6 +8,27 @@ namespace {
 // it stays in front of it and keeps it disabled while it runs.
 HWND DefaultOwner() { return ::GetActiveWindow(); }
 
+// Templates place dialogs at (0, 0); one that its initialisation did not move opens centred
+// over its visible owner, or else on the work area of its monitor, as users expect.
+void CentreUnmovedDialog(HWND dialog, const RECT& before) {
+  RECT now{};
+  ::GetWindowRect(dialog, &now);
+  if (now.left != before.left || now.top != before.top) return;
+  RECT area{};
+  const HWND owner = ::GetWindow(dialog, GW_OWNER);
+  if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
+    ::GetWindowRect(owner, &area);
+  } else {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(dialog, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    area = monitor.rcWork;
+  }
+  const int x = area.left + ((area.right - area.left) - (now.right - now.left)) / 2;
+  const int y = area.top + ((area.bottom - area.top) - (now.bottom - now.top)) / 2;
+  ::SetWindowPos(dialog, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 }  // namespace
 
 INT_PTR CDialog::DoModal() {
@@ -53,7 +74,11 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPA
     auto* self = reinterpret_cast<CDialog*>(lParam);
     ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
     self->m_hWnd = hwnd;
-    return self->OnInitDialog();
+    RECT before{};
+    ::GetWindowRect(hwnd, &before);
+    const BOOL result = self->OnInitDialog();
+    CentreUnmovedDialog(hwnd, before);
+    return result;
   }
   // Before WM_INITDIALOG (WM_SETFONT) there is no object yet.
   auto* self = reinterpret_cast<CDialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
