@@ -51,3 +51,16 @@ fuzz: bootstrap
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build $(FUZZ_BUILD)
 	fuzz/run-fuzzers $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The Wine part of the benchmarks: the real program against the substitute driver of the
+# test bed (bench/wine/run-bench says what each figure is). BENCH_IDLE_SECONDS (60) sets
+# the idle stretch, BENCH_LAUNCHES (10) and BENCH_POLL_TICKS (1000) the sample sizes.
+BENCH_PARTS += bench-wine
+WINE_BENCH_TARGETS := DrvProp qxdv qxdvctl drvprop_launch_floor drvprop_wine_poll_bench \
+  drvprop_wine_launch_bench drvprop_wine_idle_watch
+
+.PHONY: bench-wine
+bench-wine: bootstrap
+	cmake --preset windows >/dev/null
+	cmake --build --preset windows --target $(WINE_BENCH_TARGETS)
+	bench/wine/run-bench build/windows
