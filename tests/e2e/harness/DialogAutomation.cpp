@@ -123,6 +123,16 @@ bool ControlChecked(HWND dialog, int controlId) {
   return control != nullptr && SendBounded(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
+int CheckState(HWND dialog, int controlId) {
+  HWND control = GetDlgItem(dialog, controlId);
+  return control != nullptr ? static_cast<int>(SendBounded(control, BM_GETCHECK, 0, 0)) : 0;
+}
+
+bool Answers(HWND window, UINT timeoutMs) {
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, timeoutMs, &result) != 0;
+}
+
 RECT ControlScreenRect(HWND dialog, int controlId) {
   RECT rect{};
   GetWindowRect(GetDlgItem(dialog, controlId), &rect);

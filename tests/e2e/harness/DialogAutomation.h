@@ -42,6 +42,11 @@ bool WaitForControlText(HWND dialog, int controlId, const std::wstring& text,
 bool ControlEnabled(HWND dialog, int controlId);
 bool ControlVisible(HWND dialog, int controlId);
 bool ControlChecked(HWND dialog, int controlId);
+// BM_GETCHECK as the dialog's own data exchange reads it: 0, 1 or 2 (indeterminate).
+int CheckState(HWND dialog, int controlId);
+// True when the window's thread handles a sent message within the time, so a user would
+// see it answer.
+bool Answers(HWND window, UINT timeoutMs);
 RECT ControlScreenRect(HWND dialog, int controlId);
 
 // Sent: returns once the dialog has handled the click. Only for clicks that open nothing.

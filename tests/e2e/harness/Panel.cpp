@@ -48,6 +48,14 @@ bool Panel::WaitForEnd(DWORD timeoutMs) const {
   return process_ && WaitForProcessEnd(process_.get(), timeoutMs);
 }
 
+std::optional<DWORD> Panel::ExitCode() const {
+  DWORD code = STILL_ACTIVE;
+  if (!process_ || !GetExitCodeProcess(process_.get(), &code) || code == STILL_ACTIVE) {
+    return std::nullopt;
+  }
+  return code;
+}
+
 void EndAllPanels() {
   for (DWORD pid : ProcessIdsByImage(kPanelImage)) {
     UniqueHandle process = OpenProcessForControl(pid);

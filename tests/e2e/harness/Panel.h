@@ -1,6 +1,7 @@
 // One run of DrvProp.exe under test.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "harness/Processes.h"
@@ -24,6 +25,8 @@ class Panel {
   // True when the panel's process has ended within the time.
   bool WaitForEnd(DWORD timeoutMs = kWindowTimeoutMs) const;
   DWORD ProcessId() const { return processId_; }
+  // The exit code once the process has ended; nullopt while it runs or when it is unknown.
+  std::optional<DWORD> ExitCode() const;
 
  private:
   // Without a process, the panel's process is found through its first dialog.

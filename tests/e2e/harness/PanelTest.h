@@ -34,6 +34,8 @@ class PanelTest : public ::testing::Test {
   static const Installation& installation() { return *installation_; }
 
   static Panel StartPanel(const std::string& locale = {});
+  // The Windows path of DrvProp.exe, for scenarios that start it their own way.
+  static const std::wstring& PanelExe() { return panelExe_; }
   // The panel's two dialogs and the message box a dialog opens; each wait failing the
   // test when nothing comes up.
   static HWND WaitForMainDialog(Panel& panel, const std::wstring& title = kEnglishTitle);

@@ -26,10 +26,10 @@ namespace {
 
 // CreateProcessW may write into its command line, so it gets a private copy.
 bool Spawn(const std::wstring& commandLine, STARTUPINFOW& startup, bool inheritHandles,
-           PROCESS_INFORMATION& info) {
+           PROCESS_INFORMATION& info, DWORD extraFlags = 0) {
   std::wstring mutableLine = commandLine;
   return CreateProcessW(nullptr, mutableLine.data(), nullptr, nullptr, inheritHandles,
-                        CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info) != FALSE;
+                        CREATE_NO_WINDOW | extraFlags, nullptr, nullptr, &startup, &info) != FALSE;
 }
 
 }  // namespace
@@ -78,6 +78,16 @@ bool StartProcess(const std::wstring& commandLine, UniqueHandle& process) {
   if (!Spawn(commandLine, startup, false, info)) return false;
   if (info.hThread != nullptr) CloseHandle(info.hThread);
   process = UniqueHandle(info.hProcess);
+  return true;
+}
+
+bool StartSuspended(const std::wstring& commandLine, UniqueHandle& process, UniqueHandle& thread) {
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION info{};
+  if (!Spawn(commandLine, startup, false, info, CREATE_SUSPENDED)) return false;
+  process = UniqueHandle(info.hProcess);
+  thread = UniqueHandle(info.hThread);
   return true;
 }
 

@@ -40,6 +40,10 @@ CommandOutput RunAndCapture(const std::wstring& commandLine, DWORD timeoutMs);
 // becomes the started process; for a Unix program (Z:\usr\bin\env ...) Wine gives none.
 bool StartProcess(const std::wstring& commandLine, UniqueHandle& process);
 
+// Starts a program with its first thread suspended, so that several can be released at
+// the same moment; `thread` is that thread, for ResumeThread.
+bool StartSuspended(const std::wstring& commandLine, UniqueHandle& process, UniqueHandle& thread);
+
 // Every running process whose image file name (without folder) is imageName, any case.
 std::vector<DWORD> ProcessIdsByImage(const std::wstring& imageName);
 
