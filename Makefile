@@ -64,3 +64,14 @@ bench-wine: bootstrap
 	cmake --preset windows >/dev/null
 	cmake --build --preset windows --target $(WINE_BENCH_TARGETS)
 	bench/wine/run-bench build/windows
+
+# A long seeded fault run under Wine (tests/e2e/FaultInjectionTest.cpp; `make test` runs a
+# short one). SOAK_STEPS sets its length; FAULT_SEED=N repeats a run whose seed was printed.
+SOAK_STEPS ?= 1000
+.PHONY: soak
+soak: build-windows
+	scripts/testbed up --build build/windows --owner soak
+	status=0; DRVPROP_EXE=$(CURDIR)/build/windows/src/DrvProp.exe \
+	  QXDVCTL_EXE=$(CURDIR)/build/windows/qxdv/qxdvctl.exe LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8 \
+	  FAULT_STEPS=$(SOAK_STEPS) scripts/wine-exec build/windows/tests/e2e/drvprop_e2e_fault_tests.exe \
+	  || status=$$?; scripts/testbed down --owner soak; exit $$status
