@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cstring>
 #include <optional>
 #include <utility>
@@ -87,6 +89,8 @@ struct LoadCase {
   std::size_t replyBytes;
   bool usable;
 };
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const LoadCase& c, std::ostream* os) { *os << c.name; }
 
 class LoadSettingsCases : public DriverFixture, public ::testing::WithParamInterface<LoadCase> {};
 
@@ -132,6 +136,7 @@ struct WriteCase {
   bool answered;
   int32_t status;
 };
+void PrintTo(const WriteCase& c, std::ostream* os) { *os << c.name; }
 
 class WriteSettingsCases : public DriverFixture, public ::testing::WithParamInterface<WriteCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <optional>
 #include <utility>
 #include <vector>
@@ -41,6 +43,8 @@ struct QueryCase {
   UnitScript units[kMaxUnits];
   std::optional<StreamReport> expected;
 };
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const QueryCase& c, std::ostream* os) { *os << c.name; }
 
 class QueryStreamStateCases : public DriverFixture,
                               public ::testing::WithParamInterface<QueryCase> {};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <string>
 
 #include "UnitInfoBlocks.h"
@@ -16,6 +18,8 @@ struct MatchCase {
   UNIT_INFO b;
   bool same;
 };
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const MatchCase& c, std::ostream* os) { *os << c.name; }
 
 class SameUnitInfoCases : public ::testing::TestWithParam<MatchCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <vector>
 
 #include "DriverFixture.h"
@@ -22,6 +24,8 @@ struct RequestCase {
   bool expected;
   std::vector<Kind> events;
 };
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const RequestCase& c, std::ostream* os) { *os << c.name; }
 
 class UnitRequestCases : public DriverFixture, public ::testing::WithParamInterface<RequestCase> {};
 
@@ -87,6 +91,7 @@ struct PresenceCase {
   OpenRule rules[kMaxUnits];
   int expected;
 };
+void PrintTo(const PresenceCase& c, std::ostream* os) { *os << c.name; }
 
 class CountPresentUnitsCases : public DriverFixture,
                                public ::testing::WithParamInterface<PresenceCase> {};
