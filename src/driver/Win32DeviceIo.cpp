@@ -8,6 +8,10 @@ namespace {
 
 HANDLE ToHandle(DeviceHandle handle) { return reinterpret_cast<HANDLE>(handle); }
 
+// The driver answers at once; a request still pending after this long is taken for one it
+// will never complete, which must not freeze the panel's only thread.
+constexpr DWORD kRequestTimeoutMs = 2000;
+
 }  // namespace
 
 std::optional<DeviceHandle> Win32DeviceIo::Open(const TextChar* path) {
@@ -29,6 +33,11 @@ bool Win32DeviceIo::Request(DeviceHandle handle, uint32_t code, void* buffer, ui
   BOOL answered =
       DeviceIoControl(ToHandle(handle), code, buffer, size, buffer, size, &returned, &overlapped);
   if (!answered && GetLastError() == ERROR_IO_PENDING) {
+    if (WaitForSingleObject(overlapped.hEvent, kRequestTimeoutMs) != WAIT_OBJECT_0) {
+      // Cancelled, the request still owns the buffer until the driver lets it go, so the
+      // wait below still waits; it then reports the request as failed.
+      CancelIoEx(ToHandle(handle), &overlapped);
+    }
     answered = GetOverlappedResult(ToHandle(handle), &overlapped, &returned, TRUE);
   }
   CloseHandle(overlapped.hEvent);

@@ -23,8 +23,13 @@ HANDLE NextHandleValue() {
 }
 
 TEST(Win32DeviceIo, MissingDevicesDoNotOpenAndLeaveNoHandle) {
+  // Paths of their own: the Wine prefix may hold the substitute driver, whose first unit
+  // exists at the real path whenever Wine runs there.
   UnitSlots slots;
-  FillUnitSlots(slots);
+  for (int i = 0; i < kMaxUnits; ++i) {
+    slots[i].index = i;
+    swprintf(slots[i].path, kUnitPathChars, L"\\\\.\\DrvPropMissingUnit%d", i + 1);
+  }
   Win32DeviceIo io;
   const HANDLE before = NextHandleValue();
 
@@ -82,6 +87,21 @@ TEST(Win32DeviceIo, PendingRequestIsWaitedFor) {
   uint32_t unused = 0;
   EXPECT_TRUE(io.Request(reinterpret_cast<DeviceHandle>(server), kListen, &unused, sizeof unused));
   client.join();
+  CloseHandle(server);
+}
+
+TEST(Win32DeviceIo, RequestNeverCompletedIsCancelledAndFails) {
+  constexpr uint32_t kListen =
+      CTL_CODE(FILE_DEVICE_NAMED_PIPE, 2, METHOD_BUFFERED, FILE_ANY_ACCESS);
+  const HANDLE server = CreateNamedPipeW(L"\\\\.\\pipe\\drvprop-never-completed",
+                                         PIPE_ACCESS_DUPLEX | FILE_FLAG_OVERLAPPED, PIPE_TYPE_BYTE,
+                                         1, 0, 0, 0, nullptr);
+  ASSERT_NE(server, INVALID_HANDLE_VALUE);
+
+  // No client ever connects, so the listen stays pending until it is cancelled.
+  Win32DeviceIo io;
+  uint32_t unused = 0;
+  EXPECT_FALSE(io.Request(reinterpret_cast<DeviceHandle>(server), kListen, &unused, sizeof unused));
   CloseHandle(server);
 }
 
