@@ -74,14 +74,14 @@ void FuzzOne(FuzzInput& input) {
 
   test::FakeRegistry registry;
   registry.failReads = readsFail;
-  if (keyExists) registry.AddKey(kDriverKeyPath);
+  if (keyExists) registry.AddKey(DriverKeyPath());
   FuzzedValue values[] = {{nullptr, {}}, {kVersionValueName, {}}, {kCopyrightValueName, {}}};
   for (std::size_t i = 0; i < std::size(values); ++i) {
     if (!keyExists || (layout & (kFirstValueBit << i)) == 0) continue;
     const std::span<const uint8_t> bytes = input.Bytes(input.U16() % (kMaxFuzzedValueBytes + 1));
     const auto* first = reinterpret_cast<const std::byte*>(bytes.data());
     values[i].stored = test::Bytes(first, first + bytes.size());
-    registry.SetValue(kDriverKeyPath, values[i].name ? values[i].name : Text(), *values[i].stored);
+    registry.SetValue(DriverKeyPath(), values[i].name ? values[i].name : Text(), *values[i].stored);
   }
 
   const Text title = input.TakeText(kMaxStringUnits);

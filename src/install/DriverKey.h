@@ -6,16 +6,19 @@
 
 #include "text/TextChar.h"
 
-#define DRVPROP_DRIVER_CLASS_ID "{1C8A6AA7-9A48-4c8c-A990-EEA1B42D1D93}"
-#define DRVPROP_DRIVER_ID "QXID0829"
-
 namespace drvprop {
 
-inline constexpr TextView kDriverClassId = DP_TEXT(DRVPROP_DRIVER_CLASS_ID);
-inline constexpr TextView kDriverId = DP_TEXT(DRVPROP_DRIVER_ID);
-// Null-terminated, because it goes to the registry as it is.
-inline constexpr const TextChar* kDriverKeyPath =
-    DP_TEXT("CLSID\\" DRVPROP_DRIVER_CLASS_ID "\\" DRVPROP_DRIVER_ID);
+inline constexpr TextView kDriverClassId = DP_TEXT("{1C8A6AA7-9A48-4c8c-A990-EEA1B42D1D93}");
+inline constexpr TextView kDriverId = DP_TEXT("QXID0829");
+
+// "CLSID\<class id>\<driver id>", relative to HKEY_CLASSES_ROOT.
+inline Text DriverKeyPath() {
+  Text path = DP_TEXT("CLSID\\");
+  path += kDriverClassId;
+  path += TextChar{'\\'};
+  path += kDriverId;
+  return path;
+}
 
 inline constexpr const TextChar* kVersionValueName = DP_TEXT("version");
 inline constexpr const TextChar* kCopyrightValueName = DP_TEXT("copyright");

@@ -33,7 +33,7 @@ std::optional<Text> ReadFromOpenKey(Registry& registry, RegistryKey key, const T
 }  // namespace
 
 std::optional<Text> ReadDriverValue(Registry& registry, const TextChar* name) {
-  const std::optional<RegistryKey> key = registry.OpenClassesRootKey(kDriverKeyPath);
+  const std::optional<RegistryKey> key = registry.OpenClassesRootKey(DriverKeyPath().c_str());
   if (!key) return std::nullopt;
   std::optional<Text> value = ReadFromOpenKey(registry, *key, name);
   registry.CloseKey(*key);
