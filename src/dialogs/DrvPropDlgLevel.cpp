@@ -6,10 +6,10 @@
 
 namespace {
 
-// The number labels, one per slider position; the one past the range is hidden.
-constexpr int kTickLabelIds[] = {IDC_TICK_1, IDC_TICK_2,  IDC_TICK_3, IDC_TICK_4,
-                                 IDC_TICK_5, IDC_TICK_6,  IDC_TICK_7, IDC_TICK_8,
-                                 IDC_TICK_9, IDC_TICK_10, IDC_TICK_11};
+// The number labels, one per slider position, ended by 0; a label past the range is hidden.
+constexpr int kTickLabelIds[] = {IDC_TICK_1, IDC_TICK_2,  IDC_TICK_3,  IDC_TICK_4,
+                                 IDC_TICK_5, IDC_TICK_6,  IDC_TICK_7,  IDC_TICK_8,
+                                 IDC_TICK_9, IDC_TICK_10, IDC_TICK_11, 0};
 
 // The marker stands under the default level.
 constexpr int kMarkerTick = 5;
@@ -46,8 +46,8 @@ void CDrvPropDlg::LayoutTickLabels() {
   for (int position = 0; position <= m_sliderBufSize.GetRangeMax(); ++position) {
     m_sliderBufSize.SetTic(position);
   }
-  for (int tick = 0; const int labelId : kTickLabelIds) {
-    const CWnd label = GetDlgItem(labelId);
+  for (int tick = 0; kTickLabelIds[tick] != 0; ++tick) {
+    const CWnd label = GetDlgItem(kTickLabelIds[tick]);
     if (label.GetSafeHwnd() != nullptr) {
       if (tick > m_sliderBufSize.GetRangeMax()) {
         label.ShowWindow(SW_HIDE);
@@ -55,7 +55,6 @@ void CDrvPropDlg::LayoutTickLabels() {
         CenterUnderTick(label, tick);
       }
     }
-    ++tick;
   }
   CenterUnderTick(GetDlgItem(IDC_TICK_MARK), kMarkerTick);
 }

@@ -97,8 +97,10 @@ TEST_F(MainDialogTest, PollingFollowsTheStreamStateAndKeepsTheLastAnswer) {
   qxdv().Run("stream 1 1 96000");
   EXPECT_TRUE(
       WaitForControlText(dialog, IDC_STATIC_ASIO_BUF, L"ASIO Buffer Size:  640 samples", 2000));
-  qxdv().Run("fail 1 IOCTL_DRV_GET_STREAM_STATE");
+  // The clock first: a tick between the two commands then still gets the stream state,
+  // never the fallback's answer from the clock (48000 Hz).
   qxdv().Run("fail 1 IOCTL_DRV_GET_UNIT_CLOCK");
+  qxdv().Run("fail 1 IOCTL_DRV_GET_STREAM_STATE");
   Sleep(1000);  // three ticks
   EXPECT_EQ(ControlText(dialog, IDC_STATIC_ASIO_BUF), L"ASIO Buffer Size:  640 samples");
   EXPECT_EQ(ControlText(dialog, IDC_METER_REALTIME), L"OOOOO");
