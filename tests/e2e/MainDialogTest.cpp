@@ -3,6 +3,10 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "driver/DrvPropIoctl.h"
+#include "harness/DriverControl.h"
 #include "res/ProductInfo.h"
 #include "res/resource.h"
 
@@ -12,6 +16,23 @@ namespace {
 constexpr wchar_t kCopyrightNotice[] = L"" DRVPROP_COPYRIGHT;
 
 using MainDialogTest = PanelTest;
+
+// Waits until the driver has failed this many stream state requests since its log was
+// last cleared: proof that the poll timer really ticked, where a fixed pause proves
+// nothing on a machine too busy to deliver the ticks in time.
+bool WaitForFailedStreamStates(size_t count) {
+  const ULONGLONG deadline = GetTickCount64() + kWindowTimeoutMs;
+  for (;;) {
+    const auto log = ReadDriverLog();
+    if (!log) return false;
+    const auto failed = std::count_if(log->entries.begin(), log->entries.end(), [](const auto& e) {
+      return e.code == IOCTL_DRV_GET_STREAM_STATE && e.result < 0;
+    });
+    if (static_cast<size_t>(failed) >= count) return true;
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(50);
+  }
+}
 
 TEST_F(MainDialogTest, OpensWithEnglishLabelsInstallationTextsAndFirstStreamState) {
   Installation::SetText(kCopyrightValue, L"(c) Installed copyright line");
@@ -95,13 +116,13 @@ TEST_F(MainDialogTest, PollingFollowsTheStreamStateAndKeepsTheLastAnswer) {
   HWND dialog = WaitForMainDialog(panel);
   ASSERT_NE(dialog, nullptr);
   qxdv().Run("stream 1 1 96000");
-  EXPECT_TRUE(
-      WaitForControlText(dialog, IDC_STATIC_ASIO_BUF, L"ASIO Buffer Size:  640 samples", 2000));
+  EXPECT_TRUE(WaitForControlText(dialog, IDC_STATIC_ASIO_BUF, L"ASIO Buffer Size:  640 samples"));
   // The clock first: a tick between the two commands then still gets the stream state,
   // never the fallback's answer from the clock (48000 Hz).
   qxdv().Run("fail 1 IOCTL_DRV_GET_UNIT_CLOCK");
   qxdv().Run("fail 1 IOCTL_DRV_GET_STREAM_STATE");
-  Sleep(1000);  // three ticks
+  qxdv().Run("log-clear");
+  ASSERT_TRUE(WaitForFailedStreamStates(3)) << "fewer than three ticks met the failing unit";
   EXPECT_EQ(ControlText(dialog, IDC_STATIC_ASIO_BUF), L"ASIO Buffer Size:  640 samples");
   EXPECT_EQ(ControlText(dialog, IDC_METER_REALTIME), L"OOOOO");
 }

@@ -27,6 +27,18 @@ class ForegroundThief {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
   }
 
+  // The second copy may end before the first copy's thread has handled its activation,
+  // which alone makes its dialog the foreground window; so this waits for that.
+  static bool WaitForForeground(HWND window) {
+    const ULONGLONG deadline = GetTickCount64() + kWindowTimeoutMs;
+    for (;;) {
+      Pump();
+      if (GetForegroundWindow() == window) return true;
+      if (GetTickCount64() >= deadline) return false;
+      Sleep(25);
+    }
+  }
+
  private:
   HWND window_;
 };
@@ -50,8 +62,8 @@ TEST_P(SingleInstanceTest, SecondStartActivatesTheFirstCopyAndEnds) {
 
   Panel second = StartPanel();
   EXPECT_TRUE(second.WaitForEnd());
-  ForegroundThief::Pump();
-  EXPECT_EQ(GetForegroundWindow(), dialog);
+  EXPECT_TRUE(ForegroundThief::WaitForForeground(dialog))
+      << "the first copy's dialog did not come to the front";
   EXPECT_EQ(FindDialogs(Titled(kEnglishTitle)), std::vector<HWND>{dialog});
   EXPECT_EQ(ProcessIdsByImage(kPanelImage), std::vector<DWORD>{first.ProcessId()});
 }
