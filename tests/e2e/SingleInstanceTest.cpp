@@ -27,21 +27,22 @@ class ForegroundThief {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
   }
 
-  // The second copy may end before the first copy's thread has handled its activation,
-  // which alone makes its dialog the foreground window; so this waits for that.
-  static bool WaitForForeground(HWND window) {
-    const ULONGLONG deadline = GetTickCount64() + kWindowTimeoutMs;
-    for (;;) {
-      Pump();
-      if (GetForegroundWindow() == window) return true;
-      if (GetTickCount64() >= deadline) return false;
-      Sleep(25);
-    }
-  }
-
  private:
   HWND window_;
 };
+
+// A window of another process becomes the foreground only once that process's thread has
+// handled its activation, which may come after the visible window and after the end of
+// the process that asked for it.
+bool WaitForForeground(HWND window) {
+  const ULONGLONG deadline = GetTickCount64() + kWindowTimeoutMs;
+  for (;;) {
+    ForegroundThief::Pump();
+    if (GetForegroundWindow() == window) return true;
+    if (GetTickCount64() >= deadline) return false;
+    Sleep(25);
+  }
+}
 
 struct FirstCopyCase {
   const char* name;
@@ -56,14 +57,15 @@ TEST_P(SingleInstanceTest, SecondStartActivatesTheFirstCopyAndEnds) {
   Panel first = StartPanel();
   HWND dialog = first.WaitForDialog(kEnglishTitle, GetParam().dialogControl);
   ASSERT_NE(dialog, nullptr);
+  // Until its own activation is over, the dialog could take the front back from the thief.
+  ASSERT_TRUE(WaitForForeground(dialog)) << "the first copy's dialog never came to the front";
 
   ForegroundThief thief;
   ASSERT_EQ(GetForegroundWindow(), thief.window());
 
   Panel second = StartPanel();
   EXPECT_TRUE(second.WaitForEnd());
-  EXPECT_TRUE(ForegroundThief::WaitForForeground(dialog))
-      << "the first copy's dialog did not come to the front";
+  EXPECT_TRUE(WaitForForeground(dialog)) << "the first copy's dialog did not come to the front";
   EXPECT_EQ(FindDialogs(Titled(kEnglishTitle)), std::vector<HWND>{dialog});
   EXPECT_EQ(ProcessIdsByImage(kPanelImage), std::vector<DWORD>{first.ProcessId()});
 }
