@@ -79,16 +79,18 @@ TEST_F(SingleInstanceRaceTest, TwentySimultaneousStartsShowOneDialog) {
       std::set<DWORD> showedWindow;
       ULONGLONG lastEnd = started;
       while (GetTickCount64() - started < kWindowTimeoutMs) {
+        // The dialog first: found before the windows are noted, it is among them, even
+        // when it appears just as the last losing copy ends.
+        if (dialog == nullptr) {
+          const std::vector<HWND> found = FindDialogs(settings);
+          if (!found.empty()) dialog = found.front();
+        }
         for (DWORD pid : ShowingWindows(running)) showedWindow.insert(pid);
         for (const Copy& copy : copies) {
           if (running.count(copy.pid) != 0 && WaitForProcessEnd(copy.process.get(), 0)) {
             running.erase(copy.pid);
             lastEnd = GetTickCount64();
           }
-        }
-        if (dialog == nullptr) {
-          const std::vector<HWND> found = FindDialogs(settings);
-          if (!found.empty()) dialog = found.front();
         }
         if (dialog != nullptr && running.size() == 1) break;
         Sleep(kWatchPollMs);
